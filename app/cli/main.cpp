@@ -1,0 +1,2 @@
+// Placeholder until the command-line driver lands.
+int main() { return 0; }

@@ -1,0 +1,16 @@
+file(GLOB_RECURSE core_files ${SOURCE_DIR}/engine/* ${SOURCE_DIR}/results/* ${SOURCE_DIR}/settings/*)
+# ui/ and platform/ hold the portable logic and interfaces at their top level only;
+# their subfolders are the Win32 side.
+file(GLOB top_files ${SOURCE_DIR}/ui/*.h ${SOURCE_DIR}/ui/*.cpp ${SOURCE_DIR}/platform/*.h)
+list(APPEND core_files ${top_files})
+set(bad "")
+foreach(f IN LISTS core_files)
+  file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](windows|winuser|winbase|windef|winreg|shellapi|shlobj|commctrl|tlhelp32)\\.h[>\"]")
+  if(hits)
+    list(APPEND bad ${f})
+  endif()
+endforeach()
+if(bad)
+  list(JOIN bad "\n  " listing)
+  message(FATAL_ERROR "Win32 headers in the portable core:\n  ${listing}")
+endif()

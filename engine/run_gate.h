@@ -1,0 +1,15 @@
+#pragma once
+
+namespace tessaro {
+
+struct MainWindow;
+
+// The run button: checks the game path and, for the Steam edition, the Steam client.
+void BenchButtonClick(MainWindow& mw);
+
+void IsSteamRunning(MainWindow& mw);   // sets SteamRunning
+void PollGame(MainWindow& mw);         // sets GameRunning
+void WaitForGameExit(MainWindow& mw);  // the Steam edition's wait for the game itself
+void StartSteamClient(MainWindow& mw);
+
+}  // namespace tessaro

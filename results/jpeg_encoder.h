@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tessaro {
+
+// Baseline colour JPEG of rows of R, G, B bytes, encoded in memory.
+std::string EncodeJpeg(const std::vector<std::uint8_t>& rgb, int width, int height, int quality);
+
+}  // namespace tessaro

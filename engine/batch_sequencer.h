@@ -26,4 +26,8 @@ void RecordRunResult(MainWindow& mw);
 // the run button enabled and the user told what failed.
 void AbortBatch(MainWindow& mw, const std::string& message);
 
+// The runs per slot every decision of a batch uses: a runs setting never stored
+// nor chosen (0) runs each slot once instead of repeating the first slot forever.
+int EffectiveRunsPerSlot(const MainWindow& mw);
+
 }  // namespace tessaro

@@ -13,7 +13,8 @@ struct MainWindow;
 std::string OneRunScoreLine(int score);
 std::string PerRunScoreLine(int score);
 std::string AverageLine(int average);
-inline constexpr const char* kNoScoreLine = "<span class=\"style5\"><b>Score = No Score.</b></span><br>";
+inline constexpr const char* kNoScoreLine =
+    "<span class=\"style5\"><b>Score = No Score.</b></span><br>";
 inline constexpr const char* kSeparatorLine = "<br><HR>";
 
 // "hhmmss__dd_mm_yyyy" and the locale's start text.

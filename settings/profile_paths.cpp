@@ -1,7 +1,29 @@
-// Placeholder until the profile paths land.
 #include "settings/profile_paths.h"
-#include <string>
+
+#include "ui/main_window.h"
+
 namespace tessaro {
-std::string DocumentsFolder(MainWindow&) { return {}; }
-void DeriveProfilePaths(MainWindow&) {}
+
+namespace {
+constexpr const char* kProfileFolder = "\\My Games\\Unreal Tournament 3\\UTGame\\";
+}  // namespace
+
+std::string DocumentsFolder(MainWindow& mw) {
+    std::string folder = mw.ports.shell.DocumentsFolder();
+    // Wine answers "C:\users\<user>\Documents\"; the profile texts add their own.
+    while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/'))
+        folder.pop_back();
+    return folder;
+}
+
+void DeriveProfilePaths(MainWindow& mw) {
+    const std::string profile = DocumentsFolder(mw) + kProfileFolder;
+    ProfileLocator& loc = mw.locations;
+    loc.ConfigFolder = profile + "Config\\";
+    loc.StatsFolder = profile + "Stats\\";
+    loc.StatsBackupFolder = profile + "Statsold\\";
+    loc.EngineIni = loc.ConfigFolder + "UTEngine.ini";
+    loc.GameIni = loc.ConfigFolder + "UTGame.ini";
+}
+
 }  // namespace tessaro

@@ -6,7 +6,9 @@
 
 namespace tessaro {
 
-// Baseline colour JPEG of rows of R, G, B bytes, encoded in memory.
-std::string EncodeJpeg(const std::vector<std::uint8_t>& rgb, int width, int height, int quality);
+// Baseline colour JPEG of rows of R, G, B bytes (top row first), encoded in memory;
+// empty when the pixels do not match the size or libjpeg fails.
+[[nodiscard]] std::string EncodeJpeg(const std::vector<std::uint8_t>& rgb, int width, int height,
+                                     int quality);
 
 }  // namespace tessaro

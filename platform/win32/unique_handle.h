@@ -8,7 +8,7 @@ namespace tessaro::win32 {
 
 // Owns a kernel handle: the program may run hundreds of batches in one sitting.
 class UniqueHandle {
-public:
+  public:
     UniqueHandle() = default;
     explicit UniqueHandle(HANDLE h) : h_(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
     UniqueHandle(UniqueHandle&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
@@ -26,11 +26,12 @@ public:
     HANDLE get() const { return h_; }
     explicit operator bool() const { return h_ != nullptr; }
     void Reset() {
-        if (h_) CloseHandle(h_);
+        if (h_)
+            CloseHandle(h_);
         h_ = nullptr;
     }
 
-private:
+  private:
     HANDLE h_ = nullptr;
 };
 

@@ -5,7 +5,8 @@
 namespace tessaro::win32 {
 
 std::wstring Widen(const std::string& utf8) {
-    if (utf8.empty()) return {};
+    if (utf8.empty())
+        return {};
     int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     std::wstring out(static_cast<std::size_t>(n), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
@@ -13,7 +14,8 @@ std::wstring Widen(const std::string& utf8) {
 }
 
 std::string Narrow(const std::wstring& wide) {
-    if (wide.empty()) return {};
+    if (wide.empty())
+        return {};
     int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
                                 nullptr, nullptr);
     std::string out(static_cast<std::size_t>(n), '\0');

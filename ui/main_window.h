@@ -74,6 +74,7 @@ struct MainWindow {
     bool GameRunning = false;
 
     std::vector<std::string> DisplayModeList;
+    bool NewsShownThisRun = false;  // the news rule fires at most once per run
 
     // How the last batch ended, for the command-line driver's last line.
     std::string SavedReportPath;  // the report written by the last batch

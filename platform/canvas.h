@@ -22,7 +22,7 @@ enum class TextAlign { Left, Center, Right };
 // A picture drawn in memory. Text is UTF-8; x is the anchor given by the
 // alignment, y the top of the text.
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
     virtual void FillRect(int x, int y, int width, int height, Rgb colour) = 0;
     virtual void Line(int x1, int y1, int x2, int y2, Rgb colour) = 0;
@@ -37,7 +37,7 @@ public:
 };
 
 class CanvasFactory {
-public:
+  public:
     virtual ~CanvasFactory() = default;
     virtual std::unique_ptr<Canvas> Create(int width, int height) = 0;
 };

@@ -10,7 +10,7 @@ struct LocalTime {
 // Every fixed wait of the program goes through here, so tests run instantly and
 // can assert the exact waits.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual void Sleep(int milliseconds) = 0;
     virtual LocalTime Now() = 0;

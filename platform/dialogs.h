@@ -35,7 +35,7 @@ inline constexpr int kDialogOk = 1;
 inline constexpr int kDialogClosed = 2;
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // Modal; returns the pressed button.
     virtual TaskDialogAnswer ShowTaskDialog(const TaskDialogSpec& spec) = 0;

@@ -10,7 +10,7 @@ struct DisplayMode {
 };
 
 class DisplayModes {
-public:
+  public:
     virtual ~DisplayModes() = default;
     // The primary display's mode with this number; none past the last one.
     virtual std::optional<DisplayMode> Mode(int index) = 0;

@@ -4,7 +4,7 @@ namespace tessaro {
 
 // The user-interface thread's message loop.
 class EventLoop {
-public:
+  public:
     virtual ~EventLoop() = default;
     // Lets the events queued so far run, then returns.
     virtual void ProcessMessages() = 0;

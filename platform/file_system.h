@@ -8,7 +8,7 @@ namespace tessaro {
 // Files and folders. Paths are UTF-8; contents are bytes. Every operation answers
 // whether it succeeded; none shows a message of its own.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     virtual bool FileExists(const std::string& path) = 0;
     virtual bool FolderExists(const std::string& path) = 0;

@@ -7,7 +7,7 @@ namespace tessaro {
 // The system's private-profile write: replaces the key in its section, adds the key
 // or the section when missing, and writes the file at once.
 class IniFile {
-public:
+  public:
     virtual ~IniFile() = default;
     virtual bool WriteString(const std::string& file, const std::string& section,
                              const std::string& key, const std::string& value) = 0;

@@ -8,7 +8,7 @@ namespace tessaro {
 
 // The user's regional settings, as the platform formats them.
 class Locale {
-public:
+  public:
     virtual ~Locale() = default;
     virtual std::string ShortDate(const LocalTime& t) = 0;
     virtual std::string LongTime(const LocalTime& t) = 0;

@@ -14,7 +14,7 @@ struct StartOutcome {
 // executable is the command line's first blank-separated prefix that names a file.
 // The first window is asked to start hidden.
 class ProcessLauncher {
-public:
+  public:
     virtual ~ProcessLauncher() = default;
     // Starts the process and watches it on a thread of its own; onEnd runs on the
     // user-interface thread once the process has ended.

@@ -7,7 +7,7 @@
 namespace tessaro {
 
 class ProcessList {
-public:
+  public:
     virtual ~ProcessList() = default;
     // Image names (file names only) of every running process; none when the list
     // cannot be obtained.

@@ -10,7 +10,7 @@ enum class RegistryRoot { LocalMachine, CurrentUser };
 // path may be relative ("SOFTWARE\...") or absolute ("\SOFTWARE\..."); both name
 // the same key. Values of any type but a string read as missing.
 class Registry {
-public:
+  public:
     virtual ~Registry() = default;
     virtual void SelectRoot(RegistryRoot root) = 0;
     // Opens the key (creating it only when allowed) and keeps it open.

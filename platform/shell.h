@@ -5,7 +5,7 @@
 namespace tessaro {
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // Opens a document or folder with its default application ("open" verb).
     virtual bool Open(const std::string& path) = 0;

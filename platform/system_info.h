@@ -12,7 +12,7 @@ struct DisplayAdapter {
 
 // Values describing the machine, read afresh at every call.
 class SystemInfo {
-public:
+  public:
     virtual ~SystemInfo() = default;
     virtual std::string OperatingSystemName() = 0;
     virtual std::uint64_t PhysicalMemoryBytes() = 0;

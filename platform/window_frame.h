@@ -9,7 +9,7 @@ struct WindowRect {
 // The main window as the window manager sees it, and the screen's view of the
 // controls.
 class WindowFrame {
-public:
+  public:
     virtual ~WindowFrame() = default;
     // The normal-position rectangle of the window's placement.
     virtual WindowRect NormalRect() = 0;

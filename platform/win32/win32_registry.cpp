@@ -51,8 +51,8 @@ bool Win32Registry::KeyExists(const std::string& path) {
 bool Win32Registry::ValueExists(const std::string& name) {
     if (!key_)
         return false;
-    return RegQueryValueExW(key_.get(), Widen(name).c_str(), nullptr, nullptr, nullptr, nullptr) ==
-           ERROR_SUCCESS;
+    // A value of another type reads as missing, here as in ReadString.
+    return QueryStringValue(key_.get(), Widen(name).c_str()).has_value();
 }
 
 std::string Win32Registry::ReadString(const std::string& name) {

@@ -33,7 +33,8 @@ TEST(FakeWorld, RegistryOpensWithoutCreationOnlyExistingKeys) {
     EXPECT_FALSE(w.registry.WriteString("Demo", "5"));
     EXPECT_TRUE(w.registry.OpenKey("\\SOFTWARE\\Veltrane\\Tessaro", true));
     EXPECT_TRUE(w.registry.KeyExists("SOFTWARE\\Veltrane\\Tessaro"));
-    w.registry.AddKey(RegistryRoot::LocalMachine, "SOFTWARE\\Veltrane\\Tessaro")["N"] = {"7", false};
+    w.registry.AddKey(RegistryRoot::LocalMachine, "SOFTWARE\\Veltrane\\Tessaro")["N"] = {"7",
+                                                                                         false};
     EXPECT_FALSE(w.registry.ValueExists("Demo"));
     EXPECT_EQ(w.registry.ReadString("N"), "");
 }

@@ -121,7 +121,7 @@ TEST_F(RegistryTest, OnlyStringValuesReadAsPresentText) {
         std::string text;
     };
     const Case cases[] = {
-        {"RunNumber", true, ""},  {"ResultPath", true, ""},
+        {"RunNumber", false, ""}, {"ResultPath", false, ""},
         {"CusW", true, "12"},     {"Empty", true, ""},
         {"Note", true, longText}, {"Path", true, "C:\\Spiele\\\xC3\xBC\xD0\x96\\UT3.exe"},
         {"Missing", false, ""},

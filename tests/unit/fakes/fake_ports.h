@@ -6,9 +6,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -27,33 +27,38 @@ inline std::string NormalisePath(const std::string& path) {
     std::string out;
     for (char c : path) {
         char ch = c == '/' ? '\\' : c;
-        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
-        if (ch == '\\' && !out.empty() && out.back() == '\\') continue;
+        if (ch >= 'A' && ch <= 'Z')
+            ch = static_cast<char>(ch - 'A' + 'a');
+        if (ch == '\\' && !out.empty() && out.back() == '\\')
+            continue;
         out += ch;
     }
-    while (out.size() > 1 && out.back() == '\\') out.pop_back();
+    while (out.size() > 1 && out.back() == '\\')
+        out.pop_back();
     return out;
 }
 
 class FakeClock : public Clock {
-public:
+  public:
     std::vector<int> sleeps;
     LocalTime now{2009, 12, 9, 14, 30, 5};
     std::function<void(int)> onSleep;  // lets a test act "during" a wait
     void Sleep(int ms) override {
         sleeps.push_back(ms);
-        if (onSleep) onSleep(ms);
+        if (onSleep)
+            onSleep(ms);
     }
     LocalTime Now() override { return now; }
     int TotalSlept() const {
         int t = 0;
-        for (int s : sleeps) t += s;
+        for (int s : sleeps)
+            t += s;
         return t;
     }
 };
 
 class FakeLocale : public Locale {
-public:
+  public:
     std::string separator = ".";
     std::string ShortDate(const LocalTime& t) override {
         char b[32];
@@ -69,17 +74,18 @@ public:
 };
 
 class FakeEventLoop : public EventLoop {
-public:
+  public:
     int processed = 0;
     std::function<void()> onProcess;
     void ProcessMessages() override {
         ++processed;
-        if (onProcess) onProcess();
+        if (onProcess)
+            onProcess();
     }
 };
 
 class FakeDialogs : public Dialogs {
-public:
+  public:
     std::vector<TaskDialogSpec> taskDialogs;
     std::vector<std::string> messages;
     std::vector<TaskDialogAnswer> answers;  // used in order; then the default button
@@ -99,7 +105,7 @@ public:
 };
 
 class FakeFileSystem : public FileSystem {
-public:
+  public:
     struct Entry {
         std::string path;  // as first written
         std::string bytes;
@@ -113,7 +119,8 @@ public:
         // Parents exist as well.
         std::string n = NormalisePath(path);
         for (std::size_t i = 0; i <= n.size(); ++i)
-            if (i == n.size() || n[i] == '\\') folders.insert(n.substr(0, i));
+            if (i == n.size() || n[i] == '\\')
+                folders.insert(n.substr(0, i));
     }
     void AddFile(const std::string& path, const std::string& bytes) {
         AddFolder(Parent(path));
@@ -121,12 +128,14 @@ public:
     }
     std::optional<std::string> Bytes(const std::string& path) const {
         auto it = files.find(NormalisePath(path));
-        if (it == files.end()) return std::nullopt;
+        if (it == files.end())
+            return std::nullopt;
         return it->second.bytes;
     }
     static std::string Parent(const std::string& path) {
         std::string n = path;
-        while (!n.empty() && (n.back() == '\\' || n.back() == '/')) n.pop_back();
+        while (!n.empty() && (n.back() == '\\' || n.back() == '/'))
+            n.pop_back();
         auto p = n.find_last_of("\\/");
         return p == std::string::npos ? std::string() : n.substr(0, p);
     }
@@ -144,7 +153,8 @@ public:
     std::optional<std::string> ReadFile(const std::string& path) override { return Bytes(path); }
     bool WriteFile(const std::string& path, const std::string& bytes) override {
         log.push_back("write " + path);
-        if (!ParentWritable(path)) return false;
+        if (!ParentWritable(path))
+            return false;
         files[NormalisePath(path)] = Entry{path, bytes};
         return true;
     }
@@ -155,7 +165,8 @@ public:
     bool MoveFile(const std::string& from, const std::string& to) override {
         log.push_back("move " + from + " -> " + to);
         auto b = Bytes(from);
-        if (!b || !ParentWritable(to)) return false;
+        if (!b || !ParentWritable(to))
+            return false;
         files.erase(NormalisePath(from));
         files[NormalisePath(to)] = Entry{to, *b};
         return true;
@@ -163,14 +174,16 @@ public:
     bool CopyFile(const std::string& from, const std::string& to) override {
         log.push_back("copy " + from + " -> " + to);
         auto b = Bytes(from);
-        if (!b || !ParentWritable(to)) return false;
+        if (!b || !ParentWritable(to))
+            return false;
         files[NormalisePath(to)] = Entry{to, *b};
         return true;
     }
     bool RenameFolder(const std::string& from, const std::string& to) override {
         log.push_back("rename " + from + " -> " + to);
         std::string f = NormalisePath(from), t = NormalisePath(to);
-        if (!folders.count(f) || folders.count(t)) return false;
+        if (!folders.count(f) || folders.count(t))
+            return false;
         std::map<std::string, Entry> movedFiles;
         for (auto it = files.begin(); it != files.end();) {
             if (it->first.rfind(f + "\\", 0) == 0) {
@@ -196,18 +209,22 @@ public:
     bool CreateFolder(const std::string& path) override {
         log.push_back("mkdir " + path);
         std::string n = NormalisePath(path);
-        if (folders.count(n) || !folders.count(NormalisePath(Parent(path)))) return false;
+        if (folders.count(n) || !folders.count(NormalisePath(Parent(path))))
+            return false;
         folders.insert(n);
         return true;
     }
     bool RemoveFolder(const std::string& path) override {
         log.push_back("rmdir " + path);
         std::string n = NormalisePath(path);
-        if (!folders.count(n)) return false;
+        if (!folders.count(n))
+            return false;
         for (auto& [k, v] : files)
-            if (k.rfind(n + "\\", 0) == 0) return false;
+            if (k.rfind(n + "\\", 0) == 0)
+                return false;
         for (auto& k : folders)
-            if (k.rfind(n + "\\", 0) == 0) return false;
+            if (k.rfind(n + "\\", 0) == 0)
+                return false;
         folders.erase(n);
         return true;
     }
@@ -216,7 +233,7 @@ public:
 // The private-profile write on the fake file system: replaces the key's value in
 // its section, adds the key at the section's end or the section at the file's end.
 class FakeIniFile : public IniFile {
-public:
+  public:
     explicit FakeIniFile(FakeFileSystem& fs) : fs_(fs) {}
     std::vector<std::string> writes;  // "file|section|key|value"
 
@@ -228,14 +245,18 @@ public:
         std::size_t pos = 0;
         while (pos < text.size()) {
             std::size_t e = text.find('\n', pos);
-            std::string line = text.substr(pos, e == std::string::npos ? std::string::npos : e - pos);
-            if (!line.empty() && line.back() == '\r') line.pop_back();
+            std::string line =
+                text.substr(pos, e == std::string::npos ? std::string::npos : e - pos);
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
             lines.push_back(line);
-            if (e == std::string::npos) break;
+            if (e == std::string::npos)
+                break;
             pos = e + 1;
         }
         auto lower = [](std::string s) {
-            for (auto& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            for (auto& c : s)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
             return s;
         };
         std::size_t sectionLine = lines.size();
@@ -260,23 +281,25 @@ public:
             }
             if (!replaced) {
                 std::size_t at = end;
-                while (at > sectionLine + 1 && lines[at - 1].empty()) --at;
+                while (at > sectionLine + 1 && lines[at - 1].empty())
+                    --at;
                 lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), key + "=" + value);
             }
         }
         std::string out;
-        for (auto& l : lines) out += l + "\r\n";
+        for (auto& l : lines)
+            out += l + "\r\n";
         fs_.AddFolder(FakeFileSystem::Parent(file));
         fs_.files[NormalisePath(file)] = FakeFileSystem::Entry{file, out};
         return true;
     }
 
-private:
+  private:
     FakeFileSystem& fs_;
 };
 
 class FakeProcessLauncher : public ProcessLauncher {
-public:
+  public:
     struct Start {
         std::string commandLine, workingFolder;
         bool watched;
@@ -289,19 +312,22 @@ public:
     StartOutcome StartWatched(const std::string& commandLine, const std::string& workingFolder,
                               std::function<void()> onEnd) override {
         starts.push_back({commandLine, workingFolder, true});
-        if (failWatched) return {false, "The system cannot find the file specified."};
+        if (failWatched)
+            return {false, "The system cannot find the file specified."};
         pendingEnds.push_back(std::move(onEnd));
         return {true, ""};
     }
     StartOutcome StartAndWaitUntilIdle(const std::string& commandLine,
                                        const std::string& workingFolder) override {
         starts.push_back({commandLine, workingFolder, false});
-        if (failIdle) return {false, "The system cannot find the file specified."};
+        if (failIdle)
+            return {false, "The system cannot find the file specified."};
         return {true, ""};
     }
     // Ends the oldest running process: its end event runs now, as the UI thread would.
     bool EndOne() {
-        if (pendingEnds.empty()) return false;
+        if (pendingEnds.empty())
+            return false;
         auto f = std::move(pendingEnds.front());
         pendingEnds.erase(pendingEnds.begin());
         f();
@@ -310,7 +336,7 @@ public:
 };
 
 class FakeProcessList : public ProcessList {
-public:
+  public:
     std::optional<std::vector<std::string>> names = std::vector<std::string>{};
     std::function<bool(const std::string&)> running = [](const std::string&) { return false; };
     std::vector<std::string> lookups;
@@ -325,7 +351,7 @@ public:
 };
 
 class FakeShell : public Shell {
-public:
+  public:
     std::vector<std::string> opened;
     std::string documents = "C:\\users\\tester\\Documents\\";
     bool failOpen = false;
@@ -337,7 +363,7 @@ public:
 };
 
 class FakeSystemInfo : public SystemInfo {
-public:
+  public:
     std::string os = "Microsoft Windows 10 Pro";
     std::uint64_t memory = 4294967296ull;
     std::string cpu = "Intel(R) Core(TM)2 Duo CPU";
@@ -355,7 +381,7 @@ public:
 };
 
 class FakeWindowFrame : public WindowFrame {
-public:
+  public:
     WindowRect rect{100, 50, 710, 485};
     std::vector<WindowRect> setBounds;  // as left, top, right, bottom
     int repaints = 0;
@@ -372,7 +398,7 @@ public:
 // A raster canvas: rectangles and lines are painted; text is recorded and painted
 // as a block of its colour, 6 pixels a character.
 class FakeCanvas : public Canvas {
-public:
+  public:
     struct TextCall {
         int x, y;
         std::string text;
@@ -380,13 +406,15 @@ public:
         Rgb colour;
         bool vertical;
     };
-    FakeCanvas(int w, int h) : width(w), height(h), pixels(static_cast<std::size_t>(w * h * 3), 0) {}
+    FakeCanvas(int w, int h)
+        : width(w), height(h), pixels(static_cast<std::size_t>(w * h * 3), 0) {}
     int width, height;
     std::vector<std::uint8_t> pixels;
     std::vector<TextCall> texts;
 
     void Set(int x, int y, Rgb c) {
-        if (x < 0 || y < 0 || x >= width || y >= height) return;
+        if (x < 0 || y < 0 || x >= width || y >= height)
+            return;
         auto i = static_cast<std::size_t>((y * width + x) * 3);
         pixels[i] = c.r;
         pixels[i + 1] = c.g;
@@ -398,7 +426,8 @@ public:
     }
     void FillRect(int x, int y, int w, int h, Rgb c) override {
         for (int j = y; j < y + h; ++j)
-            for (int i = x; i < x + w; ++i) Set(i, j, c);
+            for (int i = x; i < x + w; ++i)
+                Set(i, j, c);
     }
     void Line(int x1, int y1, int x2, int y2, Rgb c) override {
         int steps = std::max(std::abs(x2 - x1), std::abs(y2 - y1));
@@ -425,7 +454,7 @@ public:
 };
 
 class FakeCanvasFactory : public CanvasFactory {
-public:
+  public:
     FakeCanvas* last = nullptr;  // the canvas most recently created
     std::unique_ptr<Canvas> Create(int width, int height) override {
         auto c = std::make_unique<FakeCanvas>(width, height);
@@ -438,7 +467,7 @@ public:
 // another type read as missing; writes without an open key, or into a key a test has
 // made read-only, fail.
 class FakeRegistry : public Registry {
-public:
+  public:
     struct Value {
         std::string data;
         bool isString = true;
@@ -450,9 +479,11 @@ public:
 
     static std::string Canon(RegistryRoot root, const std::string& path) {
         std::string p = path;
-        while (!p.empty() && p.front() == '\\') p.erase(p.begin());
+        while (!p.empty() && p.front() == '\\')
+            p.erase(p.begin());
         std::string lower;
-        for (char c : p) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (char c : p)
+            lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return (root == RegistryRoot::LocalMachine ? "hklm\\" : "hkcu\\") + lower;
     }
     Key& AddKey(RegistryRoot root, const std::string& path) { return keys[Canon(root, path)]; }
@@ -467,7 +498,8 @@ public:
     bool OpenKey(const std::string& path, bool create) override {
         std::string c = Canon(root_, path);
         if (!keys.count(c)) {
-            if (!create) return false;
+            if (!create)
+                return false;
             keys[c];
         }
         open_ = c;
@@ -476,25 +508,31 @@ public:
     bool KeyExists(const std::string& path) override { return keys.count(Canon(root_, path)) > 0; }
     bool ValueExists(const std::string& name) override {
         auto k = OpenKeyValues();
-        return k && k->count(name) > 0;
+        if (!k)
+            return false;
+        auto it = k->find(name);
+        return it != k->end() && it->second.isString;
     }
     std::string ReadString(const std::string& name) override {
         auto k = OpenKeyValues();
-        if (!k) return "";
+        if (!k)
+            return "";
         auto it = k->find(name);
         return it != k->end() && it->second.isString ? it->second.data : "";
     }
     bool WriteString(const std::string& name, const std::string& value) override {
         auto k = OpenKeyValues();
-        if (!k || readOnly.count(open_)) return false;
+        if (!k || readOnly.count(open_))
+            return false;
         (*k)[name] = Value{value, true};
         writes.push_back(name + "=" + value);
         return true;
     }
 
-private:
+  private:
     Key* OpenKeyValues() {
-        if (open_.empty()) return nullptr;
+        if (open_.empty())
+            return nullptr;
         auto it = keys.find(open_);
         return it == keys.end() ? nullptr : &it->second;
     }
@@ -503,10 +541,11 @@ private:
 };
 
 class FakeDisplayModes : public DisplayModes {
-public:
+  public:
     std::vector<DisplayMode> modes{{640, 480}, {800, 600}, {1024, 768}};
     std::optional<DisplayMode> Mode(int index) override {
-        if (index < 0 || index >= static_cast<int>(modes.size())) return std::nullopt;
+        if (index < 0 || index >= static_cast<int>(modes.size()))
+            return std::nullopt;
         return modes[static_cast<std::size_t>(index)];
     }
 };
@@ -527,8 +566,8 @@ struct FakeWorld {
     FakeCanvasFactory canvases;
     FakeRegistry registry;
     FakeDisplayModes displayModes;
-    Ports ports{clock, locale,  events,  dialogs, files,    ini,      processes,
-                processList, shell, system, window, canvases, registry, displayModes};
+    Ports ports{clock,       locale, events, dialogs, files,    ini,      processes,
+                processList, shell,  system, window,  canvases, registry, displayModes};
     MainWindow mw{ports};
 };
 

@@ -1,7 +1,6 @@
 #include "app/cli/dry_run.h"
 
-#include <algorithm>
-
+#include "engine/batch_sequencer.h"
 #include "engine/demo_catalogue.h"
 #include "engine/launch_command.h"
 #include "engine/resolution_slots.h"
@@ -18,7 +17,7 @@ bool DryRun(MainWindow& mw, std::FILE* out) {
     mw.batch.NumPlay = "0";
     LookUpDemo(mw.controls, mw.batch);
 
-    int runs = std::max(1, mw.RunsPerSlot);
+    int runs = EffectiveRunsPerSlot(mw);
     bool any = false;
     for (const ResolutionSlot* slot = FirstSlot(); slot; slot = NextSlot(slot)) {
         if (!IsSlotSelected(*slot, mw.controls))

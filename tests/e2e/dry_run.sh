@@ -10,14 +10,9 @@ run_cli run --dry-run --demo Strident --res 1024,800 --custom 1280x720 --runs 2 
     --game "$GAME_WIN" --results 'C:\nowhere'
 [ "$CLI_RC" -eq 0 ] || { show_output; fail "exit code $CLI_RC"; }
 
-tail='-unattended -novsync -fixedseed -CaptureFPSChartInfo=1 -nomoviestartup -onethread'
-url='CTF-Strident?causeevent=FlyThrough?quickstart=1?nocustomchars=1?numplay=0 -seconds=34'
-folder='C:\Program Files\Tessaro Test Game\Binaries\'
-expected=""
-for res in '800 -ResY=600' '800 -ResY=600' '1024 -ResY=768' '1024 -ResY=768' '1280 -ResY=720' '1280 -ResY=720'; do
-    expected+="$GAME_WIN $url -ResX=$res $tail"$'\n'"$folder"$'\n'
-done
-[ "$(cat "$WORK/out.lf")"$'\n' = "$expected" ] || { diff <(printf '%s' "$expected") "$WORK/out.lf"; fail "dry-run lines"; }
+assert_launches 'CTF-Strident?causeevent=FlyThrough?quickstart=1?nocustomchars=1?numplay=0 -seconds=34' \
+    '-unattended -novsync -fixedseed -CaptureFPSChartInfo=1 -nomoviestartup -onethread' \
+    '800 -ResY=600' '800 -ResY=600' '1024 -ResY=768' '1024 -ResY=768' '1280 -ResY=720' '1280 -ResY=720'
 
 [ "$(find "$DOCS" -type f -exec md5sum {} + | sort)" = "$before" ] || fail "the dry run changed the profile"
 

@@ -98,3 +98,17 @@ install_game_with_blanks() {
     cp "$GAME" "$dir/UT3.exe"
     GAME_WIN='C:\Program Files\Tessaro Test Game\Binaries\UT3.exe'
 }
+
+# The dry run's output must be, for each "W -ResY=H" given, the game installed by
+# install_game_with_blanks started with URL, the resolution and TAIL, then its folder.
+assert_launches() {
+    local url=$1 tail=$2 expected="" res
+    shift 2
+    for res in "$@"; do
+        expected+="$GAME_WIN $url -ResX=$res $tail"$'\n''C:\Program Files\Tessaro Test Game\Binaries\'$'\n'
+    done
+    [ "$(cat "$WORK/out.lf")"$'\n' = "$expected" ] || {
+        diff <(printf '%s' "$expected") "$WORK/out.lf"
+        fail "launches"
+    }
+}

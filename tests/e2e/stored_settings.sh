@@ -34,14 +34,9 @@ run_cli modes
 
 run_cli run --dry-run
 [ "$CLI_RC" -eq 0 ] || { show_output; fail "dry run: exit code $CLI_RC"; }
-url='CTF-Strident?numplay=12?timelimit=5?automatedperftesting=1 -seconds=34'
-tail='-unattended -novsync -fixedseed -CaptureFPSChartInfo=1 -nomoviestartup'
-folder='C:\Program Files\Tessaro Test Game\Binaries\'
-expected=""
-for res in '800 -ResY=600' '800 -ResY=600' '1024 -ResY=768' '1024 -ResY=768' '1024 -ResY=768' '1024 -ResY=768'; do
-    expected+="$GAME_WIN $url -ResX=$res $tail"$'\n'"$folder"$'\n'
-done
-[ "$(cat "$WORK/out.lf")"$'\n' = "$expected" ] || { diff <(printf '%s' "$expected") "$WORK/out.lf"; fail "launches of the stored settings"; }
+assert_launches 'CTF-Strident?numplay=12?timelimit=5?automatedperftesting=1 -seconds=34' \
+    '-unattended -novsync -fixedseed -CaptureFPSChartInfo=1 -nomoviestartup' \
+    '800 -ResY=600' '800 -ResY=600' '1024 -ResY=768' '1024 -ResY=768' '1024 -ResY=768' '1024 -ResY=768'
 
 # An option changes this run only.
 run_cli run --dry-run --runs 1 --res 800

@@ -40,7 +40,7 @@ echo "== Batch"
 "$wine_run" "$build/app/cli/tessaro-cli.exe" run --no-open | tee "$build/demo-output.txt"
 
 report=$(tail -n 1 "$build/demo-output.txt" | tr -d '\r')
-unix_report="$WINEPREFIX/drive_c/$(printf '%s' "${report:3}" | tr '\\' '/')"
+unix_report=$(printf '%s' "$WINEPREFIX/drive_c/${report:3}" | tr '\\' '/' | sed 's|//*|/|g')
 chart="${unix_report%.htm}chart.jpg"
 [ -f "$unix_report" ] || { echo "no report was saved" >&2; exit 1; }
 echo "== Results"

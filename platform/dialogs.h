@@ -38,7 +38,7 @@ class Dialogs {
   public:
     virtual ~Dialogs() = default;
     // Modal; returns the pressed button.
-    virtual TaskDialogAnswer ShowTaskDialog(const TaskDialogSpec& spec) = 0;
+    virtual TaskDialogAnswer ShowTaskDialog(const TaskDialogSpec& dialog) = 0;
     // A plain message box with an OK button.
     virtual void ShowMessage(const std::string& text) = 0;
 };

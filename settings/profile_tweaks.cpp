@@ -33,14 +33,14 @@ bool FolderExists(MainWindow& mw, const std::string& folder) {
 }
 
 void WarnCannotSet(MainWindow& mw, const char* what) {
-    TaskDialogSpec spec;
-    spec.title = kWarningTitle;
-    spec.icon = DialogIcon::Warning;
-    spec.instruction = std::string("It is not possible to set the ") + what + ".";
-    spec.content = kWarningContent;
-    spec.okButton = true;
-    spec.defaultButton = kDialogOk;
-    mw.ports.dialogs.ShowTaskDialog(spec);
+    TaskDialogSpec dialog;
+    dialog.title = kWarningTitle;
+    dialog.icon = DialogIcon::Warning;
+    dialog.instruction = std::string("It is not possible to set the ") + what + ".";
+    dialog.content = kWarningContent;
+    dialog.okButton = true;
+    dialog.defaultButton = kDialogOk;
+    mw.ports.dialogs.ShowTaskDialog(dialog);
 }
 
 void WriteEngineKey(MainWindow& mw, const char* section, const char* key, const char* value) {

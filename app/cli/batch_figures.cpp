@@ -4,6 +4,8 @@
 // psapi.h needs the types of windows.h.
 #include <psapi.h>
 
+#include "platform/win32/resource_counts.h"
+
 namespace tessaro {
 namespace {
 
@@ -66,9 +68,8 @@ void BatchFigures::Print(std::FILE* out, int batches) {
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
-    DWORD handles = 0;
-    GetProcessHandleCount(GetCurrentProcess(), &handles);
-    DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    unsigned long handles = win32::OpenHandleCount();
+    unsigned long gdi = win32::GdiObjectCount();
 
     int gaps = runs_ - batches;  // runs followed by another run of the same batch
     std::fprintf(out,
@@ -78,8 +79,7 @@ void BatchFigures::Print(std::FILE* out, int batches) {
                  batches, runs_, runs_ ? 1000 * cpuWhileGameRuns_ / runs_ : 0.0,
                  gaps > 0 ? 1000 * (gapWall_ - gapSlept_) / gaps : 0.0,
                  batches ? 1000 * (finishWall_ - finishSlept_) / batches : 0.0,
-                 static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024),
-                 static_cast<unsigned long>(handles), static_cast<unsigned long>(gdi));
+                 static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024), handles, gdi);
     std::fflush(out);
 }
 

@@ -15,25 +15,25 @@ std::string ReadLine(std::FILE* in) {
 
 }  // namespace
 
-TaskDialogAnswer ConsoleDialogs::ShowTaskDialog(const TaskDialogSpec& spec) {
-    std::fprintf(out_, "[%s] %s\n", spec.title.c_str(), spec.instruction.c_str());
-    if (!spec.content.empty())
-        std::fprintf(out_, "  %s\n", spec.content.c_str());
+TaskDialogAnswer ConsoleDialogs::ShowTaskDialog(const TaskDialogSpec& dialog) {
+    std::fprintf(out_, "[%s] %s\n", dialog.title.c_str(), dialog.instruction.c_str());
+    if (!dialog.content.empty())
+        std::fprintf(out_, "  %s\n", dialog.content.c_str());
 
-    int fallback = spec.defaultButton;
+    int fallback = dialog.defaultButton;
     if (fallback == 0)
-        fallback = spec.customButtons.empty() ? kDialogOk : spec.customButtons[0].id;
-    for (const DialogButton& b : spec.customButtons)
+        fallback = dialog.customButtons.empty() ? kDialogOk : dialog.customButtons[0].id;
+    for (const DialogButton& b : dialog.customButtons)
         std::fprintf(out_, "  %d: %s%s\n", b.id, b.caption.c_str(),
                      b.id == fallback ? " (default)" : "");
-    if (!spec.verificationText.empty())
-        std::fprintf(out_, "  [%c] %s\n", spec.verificationChecked ? 'x' : ' ',
-                     spec.verificationText.c_str());
+    if (!dialog.verificationText.empty())
+        std::fprintf(out_, "  [%c] %s\n", dialog.verificationChecked ? 'x' : ' ',
+                     dialog.verificationText.c_str());
 
     TaskDialogAnswer answer;
-    answer.verificationChecked = spec.verificationChecked;
-    answer.button = spec.customButtons.empty() ? kDialogOk : AskButton(spec, fallback);
-    if (spec.customButtons.empty() && interactive_) {
+    answer.verificationChecked = dialog.verificationChecked;
+    answer.button = dialog.customButtons.empty() ? kDialogOk : AskButton(dialog, fallback);
+    if (dialog.customButtons.empty() && interactive_) {
         std::fprintf(out_, "Press Enter to continue. ");
         std::fflush(out_);
         ReadLine(in_);
@@ -42,7 +42,7 @@ TaskDialogAnswer ConsoleDialogs::ShowTaskDialog(const TaskDialogSpec& spec) {
     return answer;
 }
 
-int ConsoleDialogs::AskButton(const TaskDialogSpec& spec, int fallback) {
+int ConsoleDialogs::AskButton(const TaskDialogSpec& dialog, int fallback) {
     if (!interactive_) {
         std::fprintf(out_, "  -> %d\n", fallback);
         return fallback;
@@ -55,7 +55,7 @@ int ConsoleDialogs::AskButton(const TaskDialogSpec& spec, int fallback) {
         std::string line = ReadLine(in_);
         if (line.empty())
             return fallback;
-        for (const DialogButton& b : spec.customButtons)
+        for (const DialogButton& b : dialog.customButtons)
             if (line == std::to_string(b.id))
                 return b.id;
         std::fprintf(out_, "Please answer with one of the numbers above.\n");

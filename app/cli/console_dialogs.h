@@ -13,11 +13,11 @@ class ConsoleDialogs : public Dialogs {
     ConsoleDialogs(std::FILE* out, std::FILE* in, bool interactive)
         : out_(out), in_(in), interactive_(interactive) {}
 
-    TaskDialogAnswer ShowTaskDialog(const TaskDialogSpec& spec) override;
+    TaskDialogAnswer ShowTaskDialog(const TaskDialogSpec& dialog) override;
     void ShowMessage(const std::string& text) override;
 
   private:
-    int AskButton(const TaskDialogSpec& spec, int fallback);
+    int AskButton(const TaskDialogSpec& dialog, int fallback);
 
     std::FILE* out_;
     std::FILE* in_;

@@ -145,13 +145,13 @@ class GdiCanvas : public Canvas {
     }
 
     // Fonts are made once per canvas and size, not once per text.
-    HFONT Font(const FontSpec& spec, bool vertical) {
-        const auto key = std::make_tuple(spec.pixelHeight, spec.bold, vertical);
+    HFONT Font(const FontSpec& wanted, bool vertical) {
+        const auto key = std::make_tuple(wanted.pixelHeight, wanted.bold, vertical);
         auto it = fonts_.find(key);
         if (it == fonts_.end()) {
             const int angle = vertical ? 900 : 0;
-            HFONT f = CreateFontW(-spec.pixelHeight, 0, angle, angle,
-                                  spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+            HFONT f = CreateFontW(-wanted.pixelHeight, 0, angle, angle,
+                                  wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                                   DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
                                   ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma");
             it = fonts_.emplace(key, GdiObject<HFONT>(f)).first;

@@ -79,12 +79,12 @@ TEST(CliOptions, NoteKeepsFiftyCharactersNotBytes) {
 }
 
 TaskDialogSpec SteamQuestion() {
-    TaskDialogSpec spec;
-    spec.title = "Benchmark Warning";
-    spec.instruction = "Error! The STEAM not running.";
-    spec.customButtons = {{100, "Run Steam now."}, {101, "Do not run the Steam."}};
-    spec.defaultButton = 100;
-    return spec;
+    TaskDialogSpec dialog;
+    dialog.title = "Benchmark Warning";
+    dialog.instruction = "Error! The STEAM not running.";
+    dialog.customButtons = {{100, "Run Steam now."}, {101, "Do not run the Steam."}};
+    dialog.defaultButton = 100;
+    return dialog;
 }
 
 TEST(ConsoleDialogs, AskAPersonAndTakeTheDefaultOtherwise) {

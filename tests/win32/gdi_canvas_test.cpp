@@ -13,6 +13,7 @@
 
 #include "engine/resolution_slots.h"
 #include "platform/win32/gdi_canvas.h"
+#include "platform/win32/resource_counts.h"
 #include "results/jpeg_encoder.h"
 #include "results/results_chart.h"
 #include "ui/main_window.h"
@@ -162,17 +163,8 @@ ResultsChart SampleChart() {
     return chart;
 }
 
-// The process's live GDI objects. Wine answers GetGuiResources with 0 (it does not
-// count); there a handle's low word is its slot in the process's handle table and a
-// bare slot number names whatever lives in it, so the objects are counted slot by slot.
 DWORD GdiObjects() {
-    if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
-        return n;
-    DWORD n = 0;
-    for (std::uintptr_t slot = 1; slot <= 0xFFFF; ++slot)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0)
-            ++n;
-    return n;
+    return GdiObjectCount();
 }
 
 TEST(GdiObjectCount, SeesOneObjectMoreWhileABrushLives) {

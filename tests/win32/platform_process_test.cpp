@@ -8,6 +8,7 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/win32/resource_counts.h"
 #include "platform/win32/win32_event_loop.h"
 #include "platform/win32/win32_process_launcher.h"
 #include "platform/win32/win32_process_list.h"
@@ -168,19 +169,7 @@ TEST_F(ProcessTest, HandleCountDoesNotGrowOverManyWatchedStarts) {
         ASSERT_TRUE(RunUntilOrTimeout(loop, [&] { return ended; }));
     };
     Win32ProcessList list;
-    auto count = [] {
-        DWORD n = 0;
-        GetProcessHandleCount(GetCurrentProcess(), &n);
-        if (n > 0)
-            return n;
-        // Wine answers 0; count the handle values that name an open handle instead.
-        for (std::uintptr_t value = 4; value < 0x10000; value += 4) {
-            DWORD flags = 0;
-            if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags))
-                ++n;
-        }
-        return n;
-    };
+    auto count = [] { return OpenHandleCount(); };
     for (int i = 0; i < 3; ++i)
         runOnce();
     (void)list.FirstIsRunning("tessaro_test_child.exe");

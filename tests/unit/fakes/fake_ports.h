@@ -89,16 +89,16 @@ class FakeDialogs : public Dialogs {
     std::vector<TaskDialogSpec> taskDialogs;
     std::vector<std::string> messages;
     std::vector<TaskDialogAnswer> answers;  // used in order; then the default button
-    TaskDialogAnswer ShowTaskDialog(const TaskDialogSpec& spec) override {
-        taskDialogs.push_back(spec);
+    TaskDialogAnswer ShowTaskDialog(const TaskDialogSpec& dialog) override {
+        taskDialogs.push_back(dialog);
         if (!answers.empty()) {
             TaskDialogAnswer a = answers.front();
             answers.erase(answers.begin());
             return a;
         }
         TaskDialogAnswer a;
-        a.button = spec.defaultButton != 0 ? spec.defaultButton : kDialogOk;
-        a.verificationChecked = spec.verificationChecked;
+        a.button = dialog.defaultButton != 0 ? dialog.defaultButton : kDialogOk;
+        a.verificationChecked = dialog.verificationChecked;
         return a;
     }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
